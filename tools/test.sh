@@ -18,9 +18,23 @@ build=$(cd "$build" && pwd)
 
 bash "$root/tools/build.sh" "$build"
 
+# Is a wineserver of this build tree's prefix already running (e.g. for a
+# launcher started by tools/run.sh)? Then it is not ours to stop.
+prefix_server_running() {
+  local pid
+  for pid in $(pgrep -x 'wineserver(32|64)?' || true); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$build/wineprefix" && return 0
+  done
+  return 1
+}
+own_server=yes
+if prefix_server_running; then own_server=no; fi
+
 started_xvfb=no
 cleanup() {
-  "$root/tools/wine-prefix.sh" --stop "$build" || true
+  if [ $own_server = yes ] || [ $started_xvfb = yes ]; then
+    "$root/tools/wine-prefix.sh" --stop "$build" || true
+  fi
   if [ $started_xvfb = yes ]; then "$root/tools/xvfb.sh" stop "$build" || true; fi
 }
 trap cleanup EXIT
