@@ -33,9 +33,7 @@ INT_PTR CDialog::DoModal() {
     if (!pTemplate)
         return -1;
 
-    HWND hOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
-    if (!hOwner && GetApp() && GetApp()->m_pMainWnd != this && GetApp()->m_pMainWnd)
-        hOwner = GetApp()->m_pMainWnd->m_hWnd;
+    HWND hOwner = FindOwner();
     const bool bDisableOwner = hOwner && ::IsWindowEnabled(hOwner);
     if (bDisableOwner)
         ::EnableWindow(hOwner, FALSE);
@@ -54,7 +52,22 @@ INT_PTR CDialog::DoModal() {
     return m_nModalResult;
 }
 
+// The given parent; else the application's main window; else the top-level
+// window that is active now, so that a box opened from a window blocks it.
+HWND CDialog::FindOwner() const {
+    if (m_pParentWnd)
+        return m_pParentWnd->m_hWnd;
+    CWinApp* pApp = GetApp();
+    if (pApp && pApp->m_pMainWnd && pApp->m_pMainWnd != this && pApp->m_pMainWnd->m_hWnd)
+        return pApp->m_pMainWnd->m_hWnd;
+    HWND hActive = ::GetActiveWindow();
+    return hActive ? ::GetAncestor(hActive, GA_ROOT) : nullptr;
+}
+
 void CDialog::RunModalLoop() {
+    // A template without WS_VISIBLE still shows once it is initialised.
+    if (!IsWindowVisible())
+        ShowWindow(SW_SHOWNORMAL);
     MSG msg;
     while (!m_bEndModal) {
         const BOOL bGot = ::GetMessageA(&msg, nullptr, 0, 0);

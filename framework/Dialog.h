@@ -33,6 +33,7 @@ public:
 protected:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam);
     void RunModalLoop();
+    HWND FindOwner() const;
 
     int m_nModalResult = -1;
     bool m_bEndModal = false;

@@ -46,7 +46,7 @@ export DISPLAY
 "$root/tools/wine-run" --build-dir "$build" "$exe" "$@" </dev/null &
 app=$!
 
-# Title matching is a regular expression; the title has no special characters.
+# xdotool matches the title as a regular expression; "&" is a plain character there.
 win=
 for _ in $(seq 150); do
   win=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)

@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   cmake ninja-build googletest
   wine wine32:i386 xvfb x11-apps xdotool imagemagick util-linux
-  fonts-wine fonts-liberation libfreetype6:i386 libfontconfig1:i386
+  fonts-wine fonts-liberation libfreetype6:i386 libfontconfig1:i386 locales
 )
 
 sudo=()
@@ -49,3 +49,11 @@ for tool in i686-w64-mingw32-g++ i686-w64-mingw32-gcc; do
     *) "${sudo[@]}" update-alternatives --set "$tool" "/usr/bin/$tool-posix" >/dev/null 2>&1 || true ;;
   esac
 done
+
+# The launcher's texts are Korean in code page 949: tests that read them run
+# Wine with LANG=ko_KR.UTF-8, which needs the locale generated.
+if ! locale -a 2>/dev/null | grep -qix 'ko_KR.utf8'; then
+  "${sudo[@]}" sed -i 's/^# *\(ko_KR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -qx 'ko_KR.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen >/dev/null
+fi

@@ -28,7 +28,7 @@ if [ $stop = yes ]; then
   exit 0
 fi
 
-stamp=$WINEPREFIX/.vmtool-prefix-v1
+stamp=$WINEPREFIX/.vmtool-prefix-v2
 [ -f "$stamp" ] && exit 0
 
 exec 9>"$build/.wineprefix.lock"
@@ -53,6 +53,10 @@ trap 'rm -f "$reg"' EXIT
   for f in "Arial" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma"; do
     printf '"%s"="Liberation Sans"\r\n' "$f"
   done
+  # Xvfb runs no window manager: unmanaged windows spare every hide the
+  # two seconds Wine would wait for a manager's answer.
+  printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+  printf '"Managed"="N"\r\n'
 } >"$reg"
 wine regedit /S "$reg" </dev/null >/dev/null 2>&1 9>&-
 

@@ -1,0 +1,11 @@
+#pragma once
+// Real mouse input for the windows under test: the clicks go through the
+// system's input queue, hit-testing and enabling, as a user's would.
+
+#include <windows.h>
+
+// Moves the pointer to the centre of hWnd and clicks the left button there.
+// Always true, so that it serves as a step of a UiScript.
+bool ClickAt(HWND hWnd);
+// Moves the pointer to a screen point.
+void MoveMouseTo(POINT pt);
