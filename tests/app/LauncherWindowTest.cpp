@@ -203,6 +203,33 @@ TEST_F(LauncherWindowTest, AnswersCaptionForEveryPoint) {
     });
 }
 
+// The whole background is a caption: dragging it moves the window, while a
+// drag that starts on a tile leaves the window where it is.
+TEST_F(LauncherWindowTest, DraggingTheBackgroundMovesTheWindow) {
+    CRect rcStart, rcAfterBackground, rcAfterTile;
+    RunLauncher({
+        Check([&] {
+            m_dlg.GetWindowRect(rcStart);
+            DragFrom({rcStart.left + 4, rcStart.top + 4}, 30, 20);
+        }),
+        [&] {
+            m_dlg.GetWindowRect(rcAfterBackground);
+            return rcAfterBackground != rcStart;
+        },
+        Check([&] {
+            CRect rcTile;
+            ::GetWindowRect(m_dlg.GetDlgItemHandle(IDC_NET_CONFIG), rcTile);
+            DragFrom({rcTile.left + 5, rcTile.top + 5}, 40, 0);
+        }),
+        [&] { return ::GetCapture() == nullptr && !(::GetAsyncKeyState(VK_LBUTTON) & 0x8000); },
+        Check([&] { m_dlg.GetWindowRect(rcAfterTile); }),
+        Exit(),
+    });
+    EXPECT_EQ(rcAfterBackground.left - rcStart.left, 30);
+    EXPECT_EQ(rcAfterBackground.top - rcStart.top, 20);
+    EXPECT_EQ(rcAfterTile, rcAfterBackground);
+}
+
 TEST_F(LauncherWindowTest, SystemMenuEndsWithASeparatorAndTheAboutItem) {
     RunLauncher({
         Check([&] {

@@ -1,5 +1,15 @@
 #include "tests/support/MouseInput.h"
 
+namespace {
+void SendButton(DWORD dwFlags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = dwFlags;
+    ::SendInput(1, &input, sizeof input);
+}
+}  // namespace
+
+
 void MoveMouseTo(POINT pt) {
     ::SetCursorPos(pt.x, pt.y);
     INPUT input{};
@@ -12,10 +22,15 @@ bool ClickAt(HWND hWnd) {
     RECT rc;
     ::GetWindowRect(hWnd, &rc);
     MoveMouseTo({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, inputs, sizeof inputs[0]);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    SendButton(MOUSEEVENTF_LEFTUP);
     return true;
+}
+
+void DragFrom(POINT pt, int dx, int dy) {
+    MoveMouseTo(pt);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    for (int i = 1; i <= 4; ++i)
+        MoveMouseTo({pt.x + dx * i / 4, pt.y + dy * i / 4});
+    SendButton(MOUSEEVENTF_LEFTUP);
 }

@@ -9,3 +9,6 @@
 bool ClickAt(HWND hWnd);
 // Moves the pointer to a screen point.
 void MoveMouseTo(POINT pt);
+// Presses the left button at a screen point, moves by (dx, dy) in a few
+// steps and releases it there.
+void DragFrom(POINT pt, int dx, int dy);

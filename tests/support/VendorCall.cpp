@@ -1,7 +1,6 @@
 #include "tests/support/VendorCall.h"
 
 std::uintptr_t g_vendorCallEax;
-unsigned char g_probeStack[56];
 
 asm(R"(
     .text
@@ -34,39 +33,4 @@ _CallLikeVendor:
     popl %ebp
     ret
 
-    .globl _ProbeConfiguring
-_ProbeConfiguring:
-    pushl %esi
-    pushl %edi
-    leal 8(%esp), %esi
-    movl $_g_probeStack, %edi
-    movl $14, %ecx
-    cld
-    rep movsl
-    popl %edi
-    popl %esi
-    leal 8(%esp), %eax
-    pushl %eax
-    pushl 8(%esp)
-    call _ProbeConfiguringBody
-    addl $8, %esp
-    movl 4(%esp), %eax
-    ret $52
-
-    .globl _ProbeUsing
-_ProbeUsing:
-    pushl %esi
-    pushl %edi
-    leal 8(%esp), %esi
-    movl $_g_probeStack, %edi
-    movl $13, %ecx
-    cld
-    rep movsl
-    popl %edi
-    popl %esi
-    leal 4(%esp), %eax
-    pushl %eax
-    call _ProbeUsingBody
-    addl $4, %esp
-    ret $48
 )");

@@ -1,0 +1,116 @@
+// The launcher as a user meets it: the real program, its real window and the
+// substitute modules it imports, driven with the mouse and the keyboard.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/resource.h"
+#include "tests/support/ModuleScript.h"
+#include "tests/support/MouseInput.h"
+
+namespace {
+
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 15000) {
+    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < timeoutMs; ::Sleep(20))
+        if (done())
+            return true;
+    return done();
+}
+
+class LauncherProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char szCommand[] = "vmtool.exe";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(::CreateProcessA(nullptr, szCommand, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                     &m_process));
+        ASSERT_TRUE(WaitFor([&] { return (m_hWnd = ::FindWindowA(nullptr, "VOREX&MAVRO Tool")) != nullptr; }));
+        ::WaitForInputIdle(m_process.hProcess, 5000);
+    }
+    void TearDown() override {
+        if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+            ::TerminateProcess(m_process.hProcess, 99);
+        ::CloseHandle(m_process.hThread);
+        ::CloseHandle(m_process.hProcess);
+    }
+
+    HWND Tile(int nId) const { return ::GetDlgItem(m_hWnd, nId); }
+
+    // Clicks a tile and waits until the module it calls has written its line.
+    void ClickTileAndWait(int nId, size_t nJournalLines) {
+        ClickAt(Tile(nId));
+        EXPECT_TRUE(WaitFor([&] { return m_script.Journal().size() == nJournalLines; })) << "tile " << nId;
+    }
+
+    // Waits for the program to end; its exit code.
+    DWORD ExitCode() {
+        EXPECT_EQ(::WaitForSingleObject(m_process.hProcess, 15000), WAIT_OBJECT_0);
+        DWORD nCode = 0;
+        ::GetExitCodeProcess(m_process.hProcess, &nCode);
+        return nCode;
+    }
+
+    ModuleScript m_script;  // before the program starts, which inherits it
+    PROCESS_INFORMATION m_process{};
+    HWND m_hWnd = nullptr;
+};
+
+TEST_F(LauncherProgramTest, TileClicksCallTheirModules) {
+    EXPECT_FALSE(::IsWindowEnabled(Tile(IDC_LOGO_SETUP)));
+    m_script.AddReply("connected=1");
+    ClickTileAndWait(IDC_PORT_SETUP, 1);
+    EXPECT_TRUE(WaitFor([&] { return ::IsWindowEnabled(Tile(IDC_LOGO_SETUP)) != FALSE; }));
+
+    const std::pair<int, const char*> tiles[] = {{IDC_LOGO_SETUP, "Bitmap Store"},
+                                                 {IDC_USER_SETUP, "Preference Editor"},
+                                                 {IDC_FW_DOWNLOAD, "Flash Loader"},
+                                                 {IDC_SAMPLE_PRINT, "Proof Page"},
+                                                 {IDC_NET_CONFIG, "LanPanel"}};
+    size_t nLines = 1;
+    for (const auto& [nId, pszModule] : tiles) {
+        ClickTileAndWait(nId, ++nLines);
+        EXPECT_EQ(m_script.Journal().back().module, pszModule);
+    }
+    const std::vector<JournalEntry> journal = m_script.Journal();
+    EXPECT_EQ(journal.front().module, "Channel Picker");
+    char szDir[MAX_PATH];
+    ::GetCurrentDirectoryA(MAX_PATH, szDir);
+    for (const JournalEntry& entry : journal)
+        EXPECT_EQ(entry.logPath, std::string(szDir) + "\\Log.ini");
+
+    ClickAt(Tile(IDC_EXIT));
+    EXPECT_EQ(ExitCode(), 0u);
+}
+
+struct WayOut {
+    const char* name;
+    std::function<void(HWND)> leave;
+};
+
+class LauncherProgramEndTest : public LauncherProgramTest, public ::testing::WithParamInterface<WayOut> {};
+
+TEST_P(LauncherProgramEndTest, EndsTheProcessAlike) {
+    GetParam().leave(m_hWnd);
+    EXPECT_EQ(ExitCode(), 0u);
+    EXPECT_TRUE(m_script.Journal().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WaysOut, LauncherProgramEndTest,
+    ::testing::Values(WayOut{"Exit", [](HWND h) { ClickAt(::GetDlgItem(h, IDC_EXIT)); }},
+                      WayOut{"CloseButton", [](HWND h) { ClickAt(::GetDlgItem(h, IDC_CAPTION_CLOSE)); }},
+                      WayOut{"Escape",
+                             [](HWND h) {
+                                 ClickAt(::GetDlgItem(h, IDC_CUSTOM_CHIME));  // focus it, as a user would
+                                 ::Sleep(100);
+                                 INPUT keys[2]{};
+                                 keys[0].type = keys[1].type = INPUT_KEYBOARD;
+                                 keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
+                                 keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+                                 ::SendInput(2, keys, sizeof keys[0]);
+                             }}),
+    [](const ::testing::TestParamInfo<WayOut>& info) { return std::string(info.param.name); });
+
+}  // namespace
