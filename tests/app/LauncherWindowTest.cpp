@@ -284,15 +284,38 @@ TEST_F(LauncherWindowTest, AboutCommandsOpenTheAboutBox) {
     for (WPARAM nId : {16, 17, 31})
         openAndClose([this, nId] { m_dlg.PostMessage(WM_SYSCOMMAND, nId, 0); });
     openAndClose([this] { ClickAt(m_dlg.GetDlgItemHandle(IDC_CAPTION_HELP)); });
-    // Not an About command: the default processing ignores it.
+    // Not About commands: the default processing ignores 32 and runs the
+    // system's move loop for SC_MOVE, which Escape ends.
     steps.push_back([this] {
         m_dlg.SendMessage(WM_SYSCOMMAND, 32, 0);
         EXPECT_EQ(FindAboutBox(), nullptr);
+        m_dlg.PostMessage(WM_SYSCOMMAND, SC_MOVE, 0);
         return true;
+    });
+    bool bMoveLoop = false;
+    steps.push_back([&] {
+        GUITHREADINFO info{sizeof info};
+        ::GetGUIThreadInfo(0, &info);
+        if (!(info.flags & GUI_INMOVESIZE))
+            return false;
+        bMoveLoop = true;
+        EXPECT_EQ(FindAboutBox(), nullptr);
+        INPUT keys[2]{};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, keys, sizeof keys[0]);
+        return true;
+    });
+    steps.push_back([&] {
+        GUITHREADINFO info{sizeof info};
+        ::GetGUIThreadInfo(0, &info);
+        return !(info.flags & GUI_INMOVESIZE);
     });
     steps.push_back(Exit());
     EXPECT_EQ(RunLauncher(std::move(steps)), IDOK);
     EXPECT_EQ(nOpened, 4);
+    EXPECT_TRUE(bMoveLoop);
 }
 
 // The ways out and what DoModal says for each.
