@@ -6,7 +6,7 @@
 #include "framework/Wnd.h"
 #include "app/resource.h"
 #include "tests/support/ModuleScript.h"
-#include "tests/support/MouseInput.h"
+#include "tests/support/UserInput.h"
 #include "tests/support/UiScript.h"
 
 namespace {
@@ -102,11 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WayOut{"Escape",
                              [](HWND h) {
                                  ::SetForegroundWindow(h);
-                                 INPUT keys[2]{};
-                                 keys[0].type = keys[1].type = INPUT_KEYBOARD;
-                                 keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
-                                 keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-                                 ::SendInput(2, keys, sizeof keys[0]);
+                                 PressKey(VK_ESCAPE);
                              }},
                       WayOut{"SystemMenuClose", [](HWND h) { ::PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0); }}),
     [](const ::testing::TestParamInfo<WayOut>& info) { return std::string(info.param.name); });

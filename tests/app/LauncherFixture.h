@@ -9,7 +9,7 @@
 #include "app/VOREX100SetDlg.h"
 #include "tests/support/ModuleScript.h"
 #include "tests/support/UiScript.h"
-#include "tests/support/MouseInput.h"
+#include "tests/support/UserInput.h"
 
 class LauncherFixture : public ::testing::Test {
 protected:

@@ -7,7 +7,7 @@
 
 #include "app/resource.h"
 #include "tests/support/ModuleScript.h"
-#include "tests/support/MouseInput.h"
+#include "tests/support/UserInput.h"
 
 namespace {
 
@@ -105,11 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                              [](HWND h) {
                                  ClickAt(::GetDlgItem(h, IDC_CUSTOM_CHIME));  // focus it, as a user would
                                  ::Sleep(100);
-                                 INPUT keys[2]{};
-                                 keys[0].type = keys[1].type = INPUT_KEYBOARD;
-                                 keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
-                                 keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-                                 ::SendInput(2, keys, sizeof keys[0]);
+                                 PressKey(VK_ESCAPE);
                              }}),
     [](const ::testing::TestParamInfo<WayOut>& info) { return std::string(info.param.name); });
 

@@ -300,11 +300,7 @@ TEST_F(LauncherWindowTest, AboutCommandsOpenTheAboutBox) {
             return false;
         bMoveLoop = true;
         EXPECT_EQ(FindAboutBox(), nullptr);
-        INPUT keys[2]{};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(2, keys, sizeof keys[0]);
+        PressKey(VK_ESCAPE);
         return true;
     });
     steps.push_back([&] {

@@ -1,4 +1,4 @@
-#include "tests/support/MouseInput.h"
+#include "tests/support/UserInput.h"
 
 namespace {
 void SendButton(DWORD dwFlags) {
@@ -33,4 +33,12 @@ void DragFrom(POINT pt, int dx, int dy) {
     for (int i = 1; i <= 4; ++i)
         MoveMouseTo({pt.x + dx * i / 4, pt.y + dy * i / 4});
     SendButton(MOUSEEVENTF_LEFTUP);
+}
+
+void PressKey(WORD wVk) {
+    INPUT keys[2]{};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = wVk;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, keys, sizeof keys[0]);
 }

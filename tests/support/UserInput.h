@@ -1,6 +1,6 @@
 #pragma once
-// Real mouse input for the windows under test: the clicks go through the
-// system's input queue, hit-testing and enabling, as a user's would.
+// Real mouse and keyboard input for the windows under test: it goes through
+// the system's input queue, hit-testing, focus and enabling, as a user's would.
 
 #include <windows.h>
 
@@ -12,3 +12,5 @@ void MoveMouseTo(POINT pt);
 // Presses the left button at a screen point, moves by (dx, dy) in a few
 // steps and releases it there.
 void DragFrom(POINT pt, int dx, int dy);
+// Presses and releases a key; it goes to the window with the focus.
+void PressKey(WORD wVk);
