@@ -42,7 +42,7 @@ private:
     Gdiplus::Unit m_unit;
 };
 
-constexpr int kMaxRadius = 1 << 24;
+constexpr int kMaxRadius = 1 << 20;
 
 // A GDI region owned for the length of one clip.
 class GdiRegion {
@@ -124,6 +124,11 @@ void AddRoundRect(const Border& border, gdip::Path& path, int x, int y, int w, i
 
 void DrawBorder(const Border& border, gdip::Graphics& graphics, gdip::ARGB color, gdip::ARGB color2, int n,
                 int x, int y, int w, int h) {
+    // Inner borders of a frame thicker than its stack get a rectangle turned
+    // inside out; drawn, their figures would spill over the stack's
+    // neighbours, and a huge one keeps GDI+ busy for seconds.
+    if (w < 0 || h < 0)
+        return;
     switch (border.shape) {
     case SHAPE_RECT:
         DrawBevel(graphics, color, color2, n, x, y, w, h);
