@@ -8,29 +8,21 @@
 #include "app/VOREX100SetDlg.h"
 #include "framework/MessageBox.h"
 #include "framework/ShellManager.h"
+#include "style/GdiPlus.h"
 
 namespace {
 
-// GDI+'s start-up input, version 1: no debug callback, its background
-// thread and external codecs not suppressed.
-struct GdiplusStartupInput {
-    UINT32 GdiplusVersion = 1;
-    void* DebugEventCallback = nullptr;
-    BOOL SuppressBackgroundThread = FALSE;
-    BOOL SuppressExternalCodecs = FALSE;
-};
-
-extern "C" int WINAPI GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input, void* output);
-extern "C" void WINAPI GdiplusShutdown(ULONG_PTR token);
-
 int WINAPI StartGdiplus(ULONG_PTR* pToken, const void* pInput, void* pOutput) {
-    return GdiplusStartup(pToken, static_cast<const GdiplusStartupInput*>(pInput), pOutput);
+    return Gdiplus::GdiplusStartup(pToken, static_cast<const Gdiplus::GdiplusStartupInput*>(pInput),
+                                   static_cast<Gdiplus::GdiplusStartupOutput*>(pOutput));
 }
+
+void WINAPI StopGdiplus(ULONG_PTR token) { Gdiplus::GdiplusShutdown(token); }
 
 }  // namespace
 
 CVOREX100SetApp::GdiplusStartupFn CVOREX100SetApp::s_pfnGdiplusStartup = &StartGdiplus;
-CVOREX100SetApp::GdiplusShutdownFn CVOREX100SetApp::s_pfnGdiplusShutdown = &GdiplusShutdown;
+CVOREX100SetApp::GdiplusShutdownFn CVOREX100SetApp::s_pfnGdiplusShutdown = &StopGdiplus;
 
 CVOREX100SetApp::CVOREX100SetApp() { m_dwRestartManagerSupportFlags = RESTART_MANAGER_SUPPORT_RESTART; }
 
@@ -40,7 +32,8 @@ BOOL CVOREX100SetApp::InitInstance() {
 
     CWinApp::InitInstance();
 
-    const GdiplusStartupInput input;
+    // Version 1, no debug callback, background thread and codecs not suppressed.
+    const Gdiplus::GdiplusStartupInput input;
     if (s_pfnGdiplusStartup(&m_gdiplusToken, &input, nullptr) != 0)
         AppMessageBox("main", MB_OK, 0);
 

@@ -19,7 +19,6 @@ const MessageMap* CVOREX100SetDlg::GetMessageMap() const {
         OnMessage<&CVOREX100SetDlg::OnPaint>(WM_PAINT),
         OnMessage<&CVOREX100SetDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
         OnMessage<&CVOREX100SetDlg::OnNcHitTest>(WM_NCHITTEST),
-        OnMessage<&CVOREX100SetDlg::OnEraseBkgnd>(WM_ERASEBKGND),
         OnCommand<&CVOREX100SetDlg::OnPortSetup>(IDC_PORT_SETUP),
         OnCommand<&CVOREX100SetDlg::OnLogoSetup>(IDC_LOGO_SETUP),
         OnCommand<&CVOREX100SetDlg::OnUserSetup>(IDC_USER_SETUP),
@@ -95,10 +94,6 @@ LRESULT CVOREX100SetDlg::OnPaint(WPARAM, LPARAM) {
     const int y = (m_rcLayout.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
     dc.DrawIcon(x, y, m_hIcon);
     return 0;
-}
-
-LRESULT CVOREX100SetDlg::OnEraseBkgnd(WPARAM wParam, LPARAM lParam) {
-    return StyleDialog::OnEraseBkgnd(wParam, lParam);
 }
 
 void CVOREX100SetDlg::SetTileEnabled(StyleButton& tile, bool bEnabled) {

@@ -40,7 +40,6 @@ protected:
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_hIcon); }
     LRESULT OnNcHitTest(WPARAM, LPARAM) { return HTCAPTION; }
-    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
 
     void OnPortSetup();
     void OnNetConfig();
