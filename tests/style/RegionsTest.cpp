@@ -21,6 +21,8 @@ struct Point {
     int x, y;
 };
 
+struct CombineCase;
+
 class RegionsTest : public ::testing::Test {
 protected:
     RegionsTest() : canvas(60, 60), stack(0, 0, 60, 60) {}
@@ -51,6 +53,11 @@ protected:
     }
 
     void Paint() { painted = PaintStack(canvas, kBackground, stack); }
+    // Renders the painted style anew, as a window does after Invalidate.
+    void PaintAgain() {
+        painted.Invalidate();
+        painted.Paint(&canvas.dc, 0, 0, 60, 60);
+    }
     const Layer& Painted(int index) const { return painted.stacks[0].layers[index]; }
     bool Contains(int index, int x, int y) const {
         const gdip::Region* region = Painted(index).region;
@@ -65,6 +72,8 @@ protected:
         return empty != FALSE;
     }
     bool Red(int x, int y) const { return canvas.Pixel(x, y) == ToColorRef(kRed); }
+    // The region at index against c, at a point of a only, of both, of b only.
+    void ExpectCombination(int index, const CombineCase& c) const;
 
     Canvas canvas;
     LayerStack stack;
@@ -109,11 +118,8 @@ TEST_F(RegionsTest, ShapesWithoutFigureMakeEmptyRegion) {
 TEST_F(RegionsTest, RenderingAgainReplacesRegions) {
     const int region = AddRegion(10, 10, 20, 20);
     Paint();
-    Style style = std::move(painted);
-    const gdip::Region* first = style.stacks[0].layers[region].region;
-    style.Invalidate();
-    style.Paint(&canvas.dc, 0, 0, 60, 60);
-    painted = std::move(style);
+    const gdip::Region* first = Painted(region).region;
+    PaintAgain();
     EXPECT_NE(Painted(region).region, first);
     EXPECT_TRUE(Contains(region, 15, 15));
 }
@@ -135,6 +141,12 @@ const CombineCase kCombineCases[] = {
     {-1, true, true, false},
 };
 
+void RegionsTest::ExpectCombination(int index, const CombineCase& c) const {
+    EXPECT_EQ(Contains(index, 5, 5), c.onlyFirst);
+    EXPECT_EQ(Contains(index, 15, 15), c.both);
+    EXPECT_EQ(Contains(index, 25, 25), c.onlySecond);
+}
+
 TEST_F(RegionsTest, CombineChangesFirstRegionByModeLeavesSecond) {
     for (const CombineCase& c : kCombineCases) {
         SCOPED_TRACE(testing::Message() << "mode " << c.mode);
@@ -143,9 +155,7 @@ TEST_F(RegionsTest, CombineChangesFirstRegionByModeLeavesSecond) {
         const int b = AddRegion(10, 10, 20, 20);
         AddReferring(LK_COMBINE_REGION, a, b, c.mode);
         Paint();
-        EXPECT_EQ(Contains(a, 5, 5), c.onlyFirst);
-        EXPECT_EQ(Contains(a, 15, 15), c.both);
-        EXPECT_EQ(Contains(a, 25, 25), c.onlySecond);
+        ExpectCombination(a, c);
         EXPECT_FALSE(Contains(b, 5, 5));
         EXPECT_TRUE(Contains(b, 25, 25));
     }
@@ -161,9 +171,7 @@ TEST_F(RegionsTest, DeriveMakesOwnRegionFromCopyOfFirstLeavesBothSources) {
         Paint();
         ASSERT_NE(Painted(derived).region, nullptr);
         EXPECT_NE(Painted(derived).region, Painted(a).region);
-        EXPECT_EQ(Contains(derived, 5, 5), c.onlyFirst);
-        EXPECT_EQ(Contains(derived, 15, 15), c.both);
-        EXPECT_EQ(Contains(derived, 25, 25), c.onlySecond);
+        ExpectCombination(derived, c);
         EXPECT_TRUE(Contains(a, 5, 5));
         EXPECT_FALSE(Contains(a, 25, 25));
     }
@@ -233,11 +241,8 @@ TEST_F(RegionsTest, DerivedRegionWithBadReferenceDropsTheOneItMadeBefore) {
     const int derived = AddReferring(LK_DERIVE_REGION, a, b, Gdiplus::CombineModeUnion);
     Paint();
     ASSERT_NE(Painted(derived).region, nullptr);
-    Style style = std::move(painted);
-    style.stacks[0].layers[derived].ref2 = 42;
-    style.Invalidate();
-    style.Paint(&canvas.dc, 0, 0, 60, 60);
-    painted = std::move(style);
+    painted.stacks[0].layers[derived].ref2 = 42;
+    PaintAgain();
     EXPECT_EQ(Painted(derived).region, nullptr);
 }
 

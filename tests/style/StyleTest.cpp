@@ -11,12 +11,12 @@ namespace {
 constexpr COLORREF kFirst = RGB(0, 0, 200);
 constexpr COLORREF kSecond = RGB(0, 200, 0);
 
-// Stacks without drawing layers cache whatever lies under them, so the
-// window background alone shows when a stack is rendered and when it is
-// copied back from its cache.
 using Bounds = std::array<int, 4>;
 Bounds BoundsOf(const Layer& layer) { return {layer.x, layer.y, layer.width, layer.height}; }
 
+// Stacks without drawing layers cache whatever lies under them, so the
+// window background alone shows when a stack is rendered and when it is
+// copied back from its cache.
 class StyleTest : public ::testing::Test {
 protected:
     StyleTest() : canvas(120, 80) { Background(kFirst); }
@@ -24,6 +24,15 @@ protected:
     void Background(COLORREF cr) { canvas.Fill(CRect(0, 0, 120, 80), cr); }
     // Over an area not at the origin, so the cache must follow the target's coordinates.
     void Paint(Style& style) { style.Paint(&canvas.dc, 5, 5, 115, 75); }
+    // Stacks at (10, 10) and (60, 10) cache kFirst, then the background
+    // turns kSecond: from then on kSecond shows only where a stack is
+    // rendered again.
+    void PaintTwoStacksThenChangeBackground(Style& style) {
+        style.AddStack(LayerStack(10, 10, 40, 30));
+        style.AddStack(LayerStack(60, 10, 40, 30));
+        Paint(style);
+        Background(kSecond);
+    }
 
     Canvas canvas;
 };
@@ -55,10 +64,7 @@ TEST_F(StyleTest, SecondPaintRestoresFirstRenderingOverChangedBackground) {
 
 TEST_F(StyleTest, InvalidateRendersEveryStackAnew) {
     Style style;
-    style.AddStack(LayerStack(10, 10, 40, 30));
-    style.AddStack(LayerStack(60, 10, 40, 30));
-    Paint(style);
-    Background(kSecond);
+    PaintTwoStacksThenChangeBackground(style);
     style.Invalidate();
     EXPECT_EQ(style.stacks[0].cached, 0);
     EXPECT_EQ(style.stacks[1].cached, 0);
@@ -69,10 +75,7 @@ TEST_F(StyleTest, InvalidateRendersEveryStackAnew) {
 
 TEST_F(StyleTest, ClearingOneStacksFlagRendersOnlyThatStack) {
     Style style;
-    style.AddStack(LayerStack(10, 10, 40, 30));
-    style.AddStack(LayerStack(60, 10, 40, 30));
-    Paint(style);
-    Background(kSecond);
+    PaintTwoStacksThenChangeBackground(style);
     style.stacks[1].cached = 0;
     Paint(style);
     EXPECT_EQ(canvas.Pixel(10, 10), kFirst);
