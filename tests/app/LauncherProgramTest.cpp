@@ -26,8 +26,11 @@ protected:
         startup.cb = sizeof startup;
         ASSERT_TRUE(::CreateProcessA(nullptr, szCommand, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                      &m_process));
-        ASSERT_TRUE(WaitFor([&] { return (m_hWnd = ::FindWindowA(nullptr, "VOREX&MAVRO Tool")) != nullptr; }));
-        ::WaitForInputIdle(m_process.hProcess, 5000);
+        // The window shows once its initialisation is over.
+        ASSERT_TRUE(WaitFor([&] {
+            m_hWnd = ::FindWindowA(nullptr, "VOREX&MAVRO Tool");
+            return m_hWnd && ::IsWindowVisible(m_hWnd);
+        }));
     }
     void TearDown() override {
         if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
