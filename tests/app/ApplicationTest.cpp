@@ -5,6 +5,7 @@
 #include "app/VOREX100SetApp.h"
 #include "framework/Wnd.h"
 #include "app/resource.h"
+#include "tests/app/WaysOut.h"
 #include "tests/support/ModuleScript.h"
 #include "tests/support/UserInput.h"
 #include "tests/support/UiScript.h"
@@ -67,11 +68,6 @@ protected:
 };
 
 // However the window is left, the program ends the same way.
-struct WayOut {
-    const char* name;
-    void (*leave)(HWND hLauncher);
-};
-
 class ApplicationEndTest : public ApplicationTest, public ::testing::WithParamInterface<WayOut> {};
 
 TEST_P(ApplicationEndTest, EndsWithGdiplusShutDownOnce) {
@@ -95,17 +91,7 @@ TEST_P(ApplicationEndTest, EndsWithGdiplusShutDownOnce) {
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WaysOut, ApplicationEndTest,
-    ::testing::Values(WayOut{"Exit", [](HWND h) { ClickAt(::GetDlgItem(h, IDC_EXIT)); }},
-                      WayOut{"CloseButton", [](HWND h) { ClickAt(::GetDlgItem(h, IDC_CAPTION_CLOSE)); }},
-                      WayOut{"Escape",
-                             [](HWND h) {
-                                 ::SetForegroundWindow(h);
-                                 PressKey(VK_ESCAPE);
-                             }},
-                      WayOut{"SystemMenuClose", [](HWND h) { ::PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0); }}),
-    [](const ::testing::TestParamInfo<WayOut>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WaysOut, ApplicationEndTest, ::testing::ValuesIn(kWaysOut), &WayOutName);
 
 TEST_F(ApplicationTest, FailedGdiplusStartShowsMainOnceAndTheWindowStillOpens) {
     GdiplusSpy::bFail = true;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/resource.h"
+#include "tests/app/WaysOut.h"
 #include "tests/support/ModuleScript.h"
 #include "tests/support/UserInput.h"
 
@@ -87,11 +88,6 @@ TEST_F(LauncherProgramTest, TileClicksCallTheirModules) {
     EXPECT_EQ(ExitCode(), 0u);
 }
 
-struct WayOut {
-    const char* name;
-    std::function<void(HWND)> leave;
-};
-
 class LauncherProgramEndTest : public LauncherProgramTest, public ::testing::WithParamInterface<WayOut> {};
 
 TEST_P(LauncherProgramEndTest, EndsTheProcessAlike) {
@@ -100,16 +96,6 @@ TEST_P(LauncherProgramEndTest, EndsTheProcessAlike) {
     EXPECT_TRUE(m_script.Journal().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WaysOut, LauncherProgramEndTest,
-    ::testing::Values(WayOut{"Exit", [](HWND h) { ClickAt(::GetDlgItem(h, IDC_EXIT)); }},
-                      WayOut{"CloseButton", [](HWND h) { ClickAt(::GetDlgItem(h, IDC_CAPTION_CLOSE)); }},
-                      WayOut{"Escape",
-                             [](HWND h) {
-                                 ClickAt(::GetDlgItem(h, IDC_CUSTOM_CHIME));  // focus it, as a user would
-                                 ::Sleep(100);
-                                 PressKey(VK_ESCAPE);
-                             }}),
-    [](const ::testing::TestParamInfo<WayOut>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WaysOut, LauncherProgramEndTest, ::testing::ValuesIn(kWaysOut), &WayOutName);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "app/StartDirectory.h"
 #include "app/resource.h"
 #include "tests/app/LauncherFixture.h"
+#include "tests/app/WaysOut.h"
 
 namespace {
 
@@ -314,41 +315,17 @@ TEST_F(LauncherWindowTest, AboutCommandsOpenTheAboutBox) {
     EXPECT_TRUE(bMoveLoop);
 }
 
-// The ways out and what DoModal says for each.
-struct EndCase {
-    const char* name;
-    std::function<void(CVOREX100SetDlg&)> end;
-    INT_PTR nResult;
-};
+class EndingTest : public LauncherFixture, public ::testing::WithParamInterface<WayOut> {};
 
-class EndingTest : public LauncherFixture, public ::testing::WithParamInterface<EndCase> {};
-
-TEST_P(EndingTest, EndsTheDialog) {
-    const EndCase& c = GetParam();
+TEST_P(EndingTest, EndsTheDialogWithItsResult) {
     EXPECT_EQ(RunLauncher({[&] {
-                  c.end(m_dlg);
+                  GetParam().leave(m_dlg.m_hWnd);
                   return true;
               }}),
-              c.nResult);
+              GetParam().nDialogResult);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WaysOut, EndingTest,
-    ::testing::Values(
-        EndCase{"ExitTile", [](CVOREX100SetDlg& d) { ::SendMessageA(d.GetDlgItemHandle(IDC_EXIT), BM_CLICK, 0, 0); },
-                IDOK},
-        EndCase{"CloseButton",
-                [](CVOREX100SetDlg& d) { ::SendMessageA(d.GetDlgItemHandle(IDC_CAPTION_CLOSE), BM_CLICK, 0, 0); },
-                IDCANCEL},
-        EndCase{"Escape",
-                [](CVOREX100SetDlg& d) {
-                    HWND hFocus = ::GetFocus() ? ::GetFocus() : d.m_hWnd;
-                    ::PostMessageA(hFocus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-                    ::PostMessageA(hFocus, WM_KEYUP, VK_ESCAPE, 0xC0010001);
-                },
-                IDCANCEL},
-        EndCase{"SystemClose", [](CVOREX100SetDlg& d) { d.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL}),
-    [](const ::testing::TestParamInfo<EndCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WaysOut, EndingTest, ::testing::ValuesIn(kWaysOut), &WayOutName);
 
 TEST_F(LauncherWindowTest, MinimiseButtonMinimises) {
     RunLauncher({
